@@ -51,6 +51,7 @@ void ApplyLabelLook(TLabel& label, const ControlDesc& desc) {
 TForm::TForm(TComponent* owner) : TWinControl(owner, new QWidget(nullptr, kFormFlags)) {}
 
 TForm::~TForm() {
+    if (Application) Application->FormDestroyed(this);
     // Qt destroys the child widgets with the window; the controls then find
     // their widgets gone.
     delete Widget();
@@ -143,6 +144,10 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     // Only the program's name reaches Qt: the command line is ignored.
     if (!qt_) qt_ = std::make_unique<QApplication>(argc_, argv_);
+}
+
+void TApplication::FormDestroyed(TForm* form) {
+    if (mainForm_ == form) mainForm_ = nullptr;
 }
 
 void TApplication::Run() {

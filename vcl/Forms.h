@@ -108,6 +108,8 @@ public:
         if (!mainForm_) mainForm_ = form;
     }
     TForm* MainForm() const { return mainForm_; }
+    // Called by a form that goes away.
+    void FormDestroyed(TForm* form);
 
     // Runs the event loop until the main form closes.
     void Run();
