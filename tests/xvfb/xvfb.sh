@@ -56,6 +56,7 @@ window_geometry() {
 # click_at X Y: a real pointer click at window coordinates, through XTEST.
 click_at() {
     xdotool mousemove --sync $((WIN_X + $1)) $((WIN_Y + $2)) click 1
+    sleep 0.1  # lets the program take the click in before the next event
 }
 
 # wait_exit SECONDS: waits for the program to end, prints its exit status.
@@ -71,4 +72,23 @@ wait_exit() {
         sleep 0.05
     done
     fail "the program did not end within $1 s"
+}
+
+# wait_dialog: waits for a window other than the program's main window.
+wait_dialog() {
+    for _ in $(seq 200); do
+        DIALOG=$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$WINDOW" | head -n 1 || true)
+        [ -n "$DIALOG" ] && return
+        sleep 0.05
+    done
+    fail "no dialog appeared"
+}
+
+# wait_no_dialog: waits until only the main window is left.
+wait_no_dialog() {
+    for _ in $(seq 200); do
+        [ -z "$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$WINDOW" || true)" ] && return
+        sleep 0.05
+    done
+    fail "a dialog stayed open"
 }
