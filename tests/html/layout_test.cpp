@@ -120,6 +120,21 @@ TEST(BodyLayout, LineCountsAndRowsForEveryMonthShapeAndOption) {
                     }
 }
 
+// A stored weekday outside 0 to 6 still names one of the seven labels.
+TEST(BodyLayout, WeekdayOutOfRangeReadsNoLabelOutOfBounds) {
+    Body body = WriteBody(0, 2, 0, 0, 28);
+    body.dayTbl[1].youbi = 7;
+    body.dayTbl[2].youbi = -1;
+    html::BodyInput in;
+    in.tuki_days = 28;
+    in.dayTbl = &body.dayTbl;
+    in.youbiName = html::SetWeekdayLabels(2);
+    html::Lines lines;
+    html::WriteListBody(lines, in);
+    EXPECT_EQ(lines[3], "        1 SUN");
+    EXPECT_EQ(lines[7 + 3], "        2 SAT");
+}
+
 // Months named by the layouts' edge cases, with their rows written out.
 struct GridCase {
     int year, month, typeNo;
