@@ -1,15 +1,16 @@
 #include "vcl/StdCtrls.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
+#include <QIcon>
+#include <QPixmap>
 
 #include "vcl/Forms.h"
+#include "vcl/close_glyph.xpm"
 
 namespace {
 
@@ -75,8 +76,9 @@ TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
     kind_ = kind;
-    if (kind_ == bkClose)
-        button()->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogCloseButton));
+    // The toolkit draws its own glyph: asking the style for a themed icon
+    // would load an icon theme and image plugins at start-up.
+    if (kind_ == bkClose) button()->setIcon(QIcon(QPixmap(close_glyph_xpm)));
 }
 
 void TBitBtn::Click() {

@@ -28,8 +28,8 @@ shoot() {
     fail "the window kept changing; no still picture"
 }
 
-# run_at SCALE FILE: starts the program at that scale, checks nothing, keeps
-# the client size in WIN_W/WIN_H and the picture in FILE, and ends it.
+# run_at SCALE FILE: starts the program at that scale, leaves its client size
+# in WIN_W/WIN_H and its picture in FILE, and ends it.
 run_at() {
     QT_SCALE_FACTOR=$1 start_app "$program"
     shoot "$2"
@@ -63,9 +63,11 @@ at_most() { awk -v v="$1" -v lim="$2" 'BEGIN { exit !(v ~ /^[0-9.e-]+$/ && v + 0
 at_least "$ncc" 0.97 && pass ||
     miss "halved x2 picture does not look like the x1 one (NCC $ncc, want >= 0.97)"
 
-# Each control of the first step, cut from the x1 picture (with its frame), is
-# looked for in the halved picture within 10 pixels around its place: it must
-# be found within 2 pixels of that place and look alike.
+# Each control of the first step, cut from the x1 picture, is looked for in the
+# halved picture within 10 pixels around its place: it must be found within 2
+# pixels of that place and look alike. The rectangles are the controls' own
+# (app/MainWindow.cpp, in client coordinates) with a few pixels around them,
+# so that frames and group captions are part of the match.
 margin=10
 while read -r name x y w h; do
     convert "$shot1" -crop "${w}x${h}+$x+$y" +repage -blur 0x1 "$XVFB_WORK/part.png"
