@@ -176,7 +176,7 @@ void TForm1::tugi0Click(TObject*) {
 
 void TForm1::tugi1Click(TObject*) {
     if (typeFlag + youbiFlag + memoFlag != 7) return;
-    html::WriteHead(Memo1->Lines.Items(), nen->Text(), tuki->Text());
+    html::WriteHead(Memo1->Lines, nen->Text(), tuki->Text());
     RecolourDays();
     Panel1->Hide();
     Panel2->SetCaption(kPromptColours);
@@ -206,7 +206,7 @@ void TForm1::BuildPage() {
                                .dayTbl = &dayTbl,
                                .classColour = classColour,
                                .youbiName = youbiName};
-    html::Lines& page = Memo1->Lines.Items();
+    html::Lines& page = Memo1->Lines;
     if (typeNo <= 1) {
         html::WriteListBody(page, body);
     } else {
@@ -219,7 +219,7 @@ void TForm1::BuildPage() {
 void TForm1::tugi2Click(TObject*) {
     if (!pageBuilt_) BuildPage();
     // A failed save raises here: the step stays open for another try.
-    const bool saved = html::SaveDocument(*SaveDialog1, Memo1->Lines.Items());
+    const bool saved = html::SaveDocument(*SaveDialog1, Memo1->Lines);
     Panel2->SetCaption(saved ? kPromptSaved : kPromptCancelled);
     Panel3->Show();
     tugi2->Hide();

@@ -72,8 +72,8 @@ void BM_BuildLines(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildLines);
 
-// What any writer of these lines pays at least: the same lines copied into a
-// fresh buffer, one allocation per line longer than the short-string buffer.
+// What any writer of these lines pays at least: the finished lines copied into
+// a fresh buffer.
 void BM_CopyLines(benchmark::State& state) {
     const html::Lines doc = Build();
     for (auto _ : state) {

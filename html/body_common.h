@@ -41,10 +41,6 @@ private:
     Entry overflow_;  // never needed by a page; keeps a text valid regardless
 };
 
-// Lines that WriteTail appends after every body; the body writers reserve
-// room for them together with their own.
-inline constexpr std::size_t kTailLines = 4;
-
 // A weekday index 0 to 6 for any stored value, so that a label table of seven
 // entries is never read out of bounds.
 constexpr int WeekdayIndex(int weekday) { return ((weekday % 7) + 7) % 7; }

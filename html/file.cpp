@@ -3,6 +3,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -50,11 +51,12 @@ private:
         char bytes[kMaxRun];
     };
 
-    // FNV-1a, folded onto the slots.
+    // The length and the first and last bytes tell the runs of a page apart
+    // (every one of them has a slot of its own); a clash costs a conversion.
     static std::size_t Slot(std::string_view run) {
-        std::uint32_t h = 2166136261u;
-        for (unsigned char c : run) h = (h ^ c) * 16777619u;
-        return (h ^ (h >> 16)) % kSlots;
+        const auto front = static_cast<unsigned char>(run.front());
+        const auto back = static_cast<unsigned char>(run.back());
+        return (run.size() * 7 + front * 3 + back) % kSlots;
     }
 
     std::array<Entry, kSlots> entries_{};
@@ -73,36 +75,30 @@ public:
 
     bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
-    // Appends the code page 932 bytes of a run of non-ASCII text to `out`.
-    void Append(std::string_view run, std::string& out) {
-        if (const auto bytes = cache_.Find(run)) {
-            out.append(*bytes);
-            return;
-        }
-        const std::size_t start = out.size();
-        Convert(run, out);
-        cache_.Put(run, std::string_view(out).substr(start));
+    // Writes the code page 932 bytes of a run of non-ASCII text at `dest` and
+    // returns their end. Code page 932 never needs more bytes than UTF-8 for
+    // the same characters, so `dest` needs room for as many bytes as `run` has.
+    char* Put(std::string_view run, char* dest) {
+        if (const auto bytes = cache_.Find(run))
+            return std::copy(bytes->begin(), bytes->end(), dest);
+        char* const end = Convert(run, dest);
+        cache_.Put(run, std::string_view(dest, static_cast<std::size_t>(end - dest)));
+        return end;
     }
 
 private:
-    // Code page 932 never needs more bytes than UTF-8 for the same
-    // characters, so the result fits into as many bytes as `text` has.
-    void Convert(std::string_view text, std::string& out) {
-        const std::size_t start = out.size();
-        out.resize(start + text.size());
+    char* Convert(std::string_view text, char* dest) {
         char* in = const_cast<char*>(text.data());
         std::size_t inLeft = text.size();
-        char* dest = out.data() + start;
         std::size_t destLeft = text.size();
         const std::size_t result = iconv(cd_, &in, &inLeft, &dest, &destLeft);
         if (result != 0 || inLeft != 0) {
             // Invalid UTF-8, an incomplete character or one that code page 932
             // lacks; a non-zero count would be a lossy substitution.
             iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-            out.resize(start);
             ThrowWriteError();
         }
-        out.resize(static_cast<std::size_t>(dest - out.data()));
+        return dest;
     }
 
     iconv_t cd_;
@@ -117,49 +113,48 @@ Cp932Converter& Converter() {
 
 bool IsAscii(unsigned char c) { return c < 0x80; }
 
-// Whether every byte is ASCII; checks the whole text without an early exit,
-// which the compiler turns into wide operations.
-bool IsAscii(std::string_view s) {
-    unsigned char any = 0;
-    for (char c : s) any |= static_cast<unsigned char>(c);
-    return IsAscii(any);
-}
-
-// Length of the leading run of bytes for which `pred` holds. A run of
-// non-ASCII bytes of valid UTF-8 always ends on a character boundary.
-template <typename Pred>
-std::size_t RunLength(std::string_view s, Pred pred) {
+// Length of the leading run of ASCII bytes. The text is nearly all ASCII, so
+// eight bytes are tested at a time.
+std::size_t AsciiLength(std::string_view s) {
+    constexpr std::uint64_t kTopBits = 0x8080808080808080u;
     std::size_t i = 0;
-    while (i < s.size() && pred(static_cast<unsigned char>(s[i]))) ++i;
+    for (std::uint64_t word; s.size() - i >= sizeof word; i += sizeof word) {
+        std::memcpy(&word, s.data() + i, sizeof word);
+        if (word & kTopBits) break;
+    }
+    while (i < s.size() && IsAscii(s[i])) ++i;
     return i;
 }
 
-void AppendLine(std::string_view line, std::string& out) {
-    // ASCII is the same in both encodings and passes through untouched.
-    if (IsAscii(line)) {
-        out.append(line);
-    } else {
-        while (!line.empty()) {
-            const std::size_t ascii = RunLength(line, [](unsigned char c) { return IsAscii(c); });
-            out.append(line.substr(0, ascii));
-            line.remove_prefix(ascii);
-            const std::size_t other = RunLength(line, [](unsigned char c) { return !IsAscii(c); });
-            if (other == 0) break;
-            Converter().Append(line.substr(0, other), out);
-            line.remove_prefix(other);
-        }
-    }
-    out.append("\r\n");
+// Length of the leading run of other bytes. A run of valid UTF-8 always ends
+// on a character boundary.
+std::size_t OtherLength(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && !IsAscii(s[i])) ++i;
+    return i;
 }
 
 }  // namespace
 
 std::string EncodeDocument(const Lines& doc) {
-    std::size_t upperBound = 0;
-    for (const std::string& line : doc) upperBound += line.size() + 2;
-    std::string out;
-    out.reserve(upperBound);
-    for (const std::string& line : doc) AppendLine(line, out);
+    // The lines' text has its CR LF after every line already, and ASCII is the
+    // same in both encodings: only the runs of other bytes between are
+    // converted. They never grow, so the file fits into as many bytes.
+    std::string_view text = doc.Text();
+    std::string out(text.size(), '\0');
+    char* dest = out.data();
+    while (!text.empty()) {
+        const std::size_t ascii = AsciiLength(text);
+        dest = std::copy_n(text.data(), ascii, dest);
+        text.remove_prefix(ascii);
+        if (text.empty()) break;
+        // A run of other bytes starts here; it ends at its line's CR LF at the
+        // latest.
+        const std::size_t other = OtherLength(text);
+        dest = Converter().Put(text.substr(0, other), dest);
+        text.remove_prefix(other);
+    }
+    out.resize(static_cast<std::size_t>(dest - out.data()));
     return out;
 }
 

@@ -1,25 +1,20 @@
 #include "html/line_template.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstring>
 
 namespace html::detail {
 
 void LineSpec::AppendTo(Lines& doc, const Fields& fields, int indent) const {
     std::size_t size = indent + literalSize_;
     for (std::size_t i = 0; i < count_; ++i) size += fields[pieces_[i].slot].size();
-    // The line is made at its final size, blanks first, and the pieces are
-    // copied into place: one allocation and no growth checks.
-    std::string& line = doc.emplace_back(size, ' ');
-    char* out = line.data() + indent;
-    const auto put = [&out](std::string_view text) {
-        if (text.empty()) return;  // an unset value has no data to copy
-        std::memcpy(out, text.data(), text.size());
-        out += text.size();
-    };
+    // The line is added at its final size, blanks first, and the pieces are
+    // copied into place after the indent.
+    char* out = doc.AddBlanks(size) + indent;
     for (std::size_t i = 0; i < count_; ++i) {
-        put(pieces_[i].literal);
-        put(fields[pieces_[i].slot]);
+        out = std::copy(pieces_[i].literal.begin(), pieces_[i].literal.end(), out);
+        const std::string_view value = fields[pieces_[i].slot];
+        out = std::copy(value.begin(), value.end(), out);
     }
 }
 

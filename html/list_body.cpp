@@ -75,13 +75,11 @@ public:
 
     void OneColumn() {
         const auto block = in_.memoranNo ? Block(kOneColumnMemo) : Block(kOneColumn);
-        Reserve(block.size() * in_.tuki_days);
         for (int d = 1; d <= in_.tuki_days; ++d) Day(block, d);
     }
 
     void TwoColumns() {
         const auto block = in_.memoranNo ? Block(kTwoColumnMemo) : Block(kTwoColumn);
-        Reserve(2 * kTwoColumnRows + block.size() * in_.tuki_days);
         for (int r = 1; r <= kTwoColumnRows; ++r) {
             detail::AppendLine(doc_, kRowOpen);
             Day(block, r);
@@ -91,11 +89,6 @@ public:
     }
 
 private:
-    // Room for the body and the tail lines that follow it.
-    void Reserve(std::size_t bodyLines) {
-        doc_.reserve(doc_.size() + bodyLines + detail::kTailLines);
-    }
-
     void Day(std::span<const LineSpec> block, int d) {
         const model::DayRec& rec = (*in_.dayTbl)[d];
         const detail::DayText day(d);

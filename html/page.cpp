@@ -29,7 +29,12 @@ constexpr LineSpec kTail[] = {
     {0, "</body>"},
     {0, "</html>"},
 };
-static_assert(std::size(kTail) == detail::kTailLines);
+
+// The largest page, 31 days in a week grid with labels and memo cells, has
+// 296 lines of under 9 KB in all. The page's buffer is given that much room
+// once, when the head is written, so that no page moves it while it grows.
+constexpr std::size_t kLargestPageLines = 300;
+constexpr std::size_t kLargestPageBytes = 10 * 1024;
 
 // Indexed by youbiNo, then by weekday (Sunday first).
 constexpr WeekdayNames kWeekdayLabels[] = {
@@ -42,6 +47,7 @@ constexpr WeekdayNames kWeekdayLabels[] = {
 }  // namespace
 
 void WriteHead(Lines& doc, std::string_view yearText, std::string_view monthText) {
+    doc.Reserve(kLargestPageLines, kLargestPageBytes);
     detail::Fields fields;
     fields[detail::Slot::kYear] = yearText;
     fields[detail::Slot::kMonth] = monthText;

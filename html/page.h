@@ -6,16 +6,16 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/month.h"
+#include "vcl/Classes.h"
 
 namespace html {
 
 using model::TColor;
 
 // The document buffer: ordered lines, first line "<html>", only appended to.
-using Lines = std::vector<std::string>;
+using Lines = TStrings;
 
 using WeekdayNames = std::array<std::string_view, 7>;
 

@@ -58,8 +58,6 @@ constexpr LineSpec kLeadInCell{6, "<td></td>"};
 constexpr LineSpec kRowBreak{4, "</tr><tr>"};
 constexpr LineSpec kDaysClose{5, "</tr>"};
 
-constexpr int kHeaderRowLines = 2 + 7 * std::size(kHeaderCell);
-
 class GridWriter {
 public:
     GridWriter(Lines& doc, const BodyInput& in, const GridLayout& layout)
@@ -70,9 +68,6 @@ public:
 
     void Write() {
         const auto cell = in_.memoranNo ? detail::Block(kMemoDayCell) : detail::Block(kDayCell);
-        // At most six lead-in cells and five row breaks; then the tail.
-        doc_.reserve(doc_.size() + kHeaderRowLines + 1 + 6 + cell.size() * in_.tuki_days + 5 +
-                     1 + detail::kTailLines);
         if (in_.youbiNo != 0) HeaderRow();
         detail::AppendLine(doc_, kDaysOpen);
         for (int i = 0; i < LeadIn(); ++i) detail::AppendLine(doc_, kLeadInCell);

@@ -241,7 +241,7 @@ TEST_F(FlowTest, CancelledSaveEndsTheRunWithoutAFile) {
     EXPECT_EQ(window->childAt(form->dayfont[1]->Widget()->geometry().center()),
               form->Panel3->Widget());
     EXPECT_EQ(window->childAt(form->owari->Widget()->geometry().center()), form->owari->Widget());
-    EXPECT_EQ(form->Memo1->Lines.Items().back(), "</html>");
+    EXPECT_EQ(form->Memo1->Lines[form->Memo1->Lines.Count() - 1], "</html>");
 }
 
 TEST_F(FlowTest, SaveDialogOffersHtmlFilesAndAddsTheExtension) {

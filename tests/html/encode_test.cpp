@@ -21,7 +21,7 @@ TEST(EncodeDocument, KanjiAndIdeographicSpaceAsShiftJis) {
 
 // Number of characters of three UTF-8 bytes (all of them two bytes in
 // code page 932); the page has no other non-ASCII characters.
-std::size_t ThreeByteChars(const std::string& utf8) {
+std::size_t ThreeByteChars(std::string_view utf8) {
     std::size_t n = 0;
     for (unsigned char c : utf8) n += (c & 0xF0) == 0xE0;
     return n;
@@ -32,7 +32,7 @@ TEST(EncodeDocument, EveryLineEndsInCrLfAndKeepsItsBytes) {
     const std::string bytes = html::EncodeDocument(doc);
 
     std::size_t expectedSize = 0, at = 0;
-    for (const std::string& line : doc) {
+    for (std::string_view line : doc) {
         const std::size_t size = line.size() - ThreeByteChars(line);
         expectedSize += size + 2;
         ASSERT_EQ(bytes.substr(at + size, 2), "\r\n") << line;

@@ -37,17 +37,17 @@ Body WriteBody(int typeNo, int youbiNo, int memoranNo, int youbiZero, int days) 
 }
 
 // The day number of a day line (blanks, then the number first), or 0.
-int DayOfLine(const std::string& line) {
+int DayOfLine(std::string_view line) {
     const auto start = line.find_first_not_of(' ');
-    if (start == std::string::npos || !std::isdigit(static_cast<unsigned char>(line[start])))
+    if (start == std::string_view::npos || !std::isdigit(static_cast<unsigned char>(line[start])))
         return 0;
-    return std::stoi(line.substr(start));
+    return std::stoi(std::string(line.substr(start)));
 }
 
 // Days grouped by outer row: each line equal to one of `rowEnds` closes a row.
 Rows DaysByRow(const html::Lines& lines, const std::vector<std::string>& rowEnds) {
     Rows rows(1);
-    for (const std::string& line : lines) {
+    for (std::string_view line : lines) {
         if (std::find(rowEnds.begin(), rowEnds.end(), line) != rowEnds.end()) {
             rows.emplace_back();
         } else if (const int d = DayOfLine(line)) {
@@ -85,7 +85,7 @@ Rows ExpectedGridRows(int k, int days) {
     return rows;
 }
 
-std::size_t ExpectedLineCount(int typeNo, int youbiNo, int memoranNo, int youbiZero, int days) {
+int ExpectedLineCount(int typeNo, int youbiNo, int memoranNo, int youbiZero, int days) {
     const int perDay = typeNo <= 1 ? (memoranNo ? 10 : 7) : (memoranNo ? 8 : 3);
     if (typeNo == 0) return perDay * days;
     if (typeNo == 1) return 32 + perDay * days;
@@ -104,7 +104,7 @@ TEST(BodyLayout, LineCountsAndRowsForEveryMonthShapeAndOption) {
                                      << "youbi_zero " << youbiZero << ", " << days << " days, type "
                                      << typeNo << ", labels " << youbiNo << ", memo " << memoranNo);
                         const Body body = WriteBody(typeNo, youbiNo, memoranNo, youbiZero, days);
-                        EXPECT_EQ(body.lines.size(),
+                        EXPECT_EQ(body.lines.Count(),
                                   ExpectedLineCount(typeNo, youbiNo, memoranNo, youbiZero, days));
                         if (typeNo <= 1) {
                             EXPECT_EQ(DaysByRow(body.lines, kListRowEnd),
@@ -159,8 +159,9 @@ TEST_P(GridEdge, LeadInAndRows) {
     for (const auto& row : DaysByRow(body.lines, kGridRowEnds)) lastDays.push_back(row.back());
     EXPECT_EQ(lastDays, c.lastDayOfRow);
     // No empty cells complete the last row.
-    EXPECT_EQ(body.lines.end()[-2], "      </font></td>");
-    EXPECT_EQ(body.lines.back(), "     </tr>");
+    const int last = body.lines.Count() - 1;
+    EXPECT_EQ(body.lines[last - 1], "      </font></td>");
+    EXPECT_EQ(body.lines[last], "     </tr>");
 }
 
 INSTANTIATE_TEST_SUITE_P(

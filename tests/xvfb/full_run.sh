@@ -82,6 +82,6 @@ wait_no_dialog
 
 cmp "$saved.htm" "$golden/$case_file" || fail "the saved page differs from $case_file"
 click_at $((440 + 37)) $((256 + 12))
-status=$(wait_exit 10)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit 10
+[ "$APP_STATUS" = 0 ] || fail "exit status $APP_STATUS"
 echo "1 passed, 0 failed"

@@ -9,6 +9,6 @@ start_app "$program"
 [ "$WIN_W" = 574 ] && [ "$WIN_H" = 311 ] || fail "client area is ${WIN_W}x${WIN_H}, not 574x311"
 
 click_at $((440 + 37)) $((256 + 12))  # the middle of owari
-status=$(wait_exit 10)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit 10
+[ "$APP_STATUS" = 0 ] || fail "exit status $APP_STATUS"
 echo "1 passed, 0 failed"

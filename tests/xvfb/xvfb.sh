@@ -16,6 +16,10 @@ trap xvfb_cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "$XVFB_WORK/app.log" ]; then
+        echo "--- the program's output:" >&2
+        tail -n 40 "$XVFB_WORK/app.log" >&2
+    fi
     exit 1
 }
 
@@ -59,14 +63,13 @@ click_at() {
     sleep 0.1  # lets the program take the click in before the next event
 }
 
-# wait_exit SECONDS: waits for the program to end, prints its exit status.
+# wait_exit SECONDS: waits for the program to end and sets APP_STATUS to its
+# exit status. Not in a subshell: only this shell can wait for its child.
 wait_exit() {
-    local status
     for _ in $(seq $(($1 * 20))); do
         if ! kill -0 "$APP_PID" 2>/dev/null; then
-            wait "$APP_PID" && status=0 || status=$?
+            wait "$APP_PID" && APP_STATUS=0 || APP_STATUS=$?
             APP_PID=
-            echo "$status"
             return
         fi
         sleep 0.05
