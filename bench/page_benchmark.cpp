@@ -22,14 +22,7 @@ html::Lines Build() {
                                       {model::clBlack, model::clFuchsia},
                                       {model::clBlack, model::clAqua},
                                       {model::clBlack, model::clWhite}};
-    for (int d = 1; d <= 31; ++d) {
-        const int w = (youbiZero + d) % 7;
-        const html::ColourPair& pair = w == 0 ? samples.sunday
-                                       : w == 6 ? samples.saturday
-                                                : samples.weekday;
-        dayTbl[d].font = pair.font;
-        dayTbl[d].base = pair.base;
-    }
+    html::ColourDaysByClass(dayTbl, youbiZero, samples);
 
     html::Lines doc{"<html>"};
     html::WriteHead(doc, "2025", "3");

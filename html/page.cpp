@@ -86,4 +86,17 @@ void PrepareColours(model::DayTable& dayTbl, const SampleColours& samples,
     put(kSatFont, kSatBase, samples.saturday);
 }
 
+void ColourDaysByClass(model::DayTable& dayTbl, int youbi_zero, const SampleColours& samples) {
+    for (int d = 1; d <= 31; ++d) {
+        const ColourPair* pair = &samples.weekday;
+        switch (model::ClassOfWeekday((youbi_zero + d) % 7)) {
+            case model::WeekdayClass::Sunday: pair = &samples.sunday; break;
+            case model::WeekdayClass::Saturday: pair = &samples.saturday; break;
+            case model::WeekdayClass::Weekday: break;
+        }
+        dayTbl[d].font = pair->font;
+        dayTbl[d].base = pair->base;
+    }
+}
+
 }  // namespace html

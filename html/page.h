@@ -36,6 +36,10 @@ struct SampleColours {
     ColourPair memo, sunday, saturday, weekday;
 };
 
+// Gives every day 1 to 31 the colours of its weekday class, as the day grid
+// does whenever a class colour changes.
+void ColourDaysByClass(model::DayTable& dayTbl, int youbi_zero, const SampleColours& samples);
+
 // Everything the body writers read.
 struct BodyInput {
     int typeNo = 0;     // 0 one-column list, 1 two-column list, 2/3 week grid Sunday left/right

@@ -58,7 +58,7 @@ std::vector<GoldenCase> GoldenCases() {
             for (const std::string& a : Split(f.at(6), ';')) {
                 const auto eq = a.find('='), dot = a.find('.');
                 Assignment as{a.substr(0, dot), a.substr(dot + 1, eq - dot - 1) == "font",
-                              QColor(QString::fromStdString("#" + a.substr(eq + 1)))};
+                              QColor(QString::fromStdString(a.substr(eq + 1)).prepend('#'))};
                 (as.target.rfind("day", 0) == 0 ? c.days : c.classes).push_back(as);
             }
         }

@@ -67,14 +67,7 @@ html::Lines BuildPage(const PageOptions& o) {
         if (html::ColourPair* pair = SampleOf(samples, a.target.substr(0, dot)))
             Set(pair->font, pair->base, a.target.substr(dot + 1), a.colour);
     }
-    for (int d = 1; d <= 31; ++d) {
-        const int w = (youbiZero + d) % 7;
-        const html::ColourPair& pair = w == 0 ? samples.sunday
-                                       : w == 6 ? samples.saturday
-                                                : samples.weekday;
-        dayTbl[d].font = pair.font;
-        dayTbl[d].base = pair.base;
-    }
+    html::ColourDaysByClass(dayTbl, youbiZero, samples);
     for (const auto& a : assignments) {
         if (a.target.rfind("day", 0) != 0) continue;
         const auto dot = a.target.find('.');
