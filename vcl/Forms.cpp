@@ -73,6 +73,10 @@ void TForm::Load(const FormDesc& desc, HandlerTable handlers) {
     handlers_ = std::move(handlers);
     SetCaption(desc.caption);
     Widget()->resize(desc.clientWidth, desc.clientHeight);
+    // The window's font is the application's too: dialogs and message boxes
+    // match it, and controls made before they have a parent are laid out in
+    // it rather than in a second face that would have to be loaded as well.
+    QApplication::setFont(DesignFont(desc.font.height));
     Widget()->setFont(DesignFont(desc.font.height));
     SetColor(desc.color);
     SetFontColor(desc.font.color);
