@@ -18,15 +18,15 @@ void LineSpec::AppendTo(Lines& doc, const Fields& fields, int indent) const {
     }
 }
 
-void AppendLine(Lines& doc, const LineSpec& spec) {
+void AppendLine(Lines& doc, const LineSpec& line) {
     static const Fields kNoFields;
-    spec.AppendTo(doc, kNoFields, spec.indent());
+    line.AppendTo(doc, kNoFields, line.indent());
 }
 
 void AppendBlock(Lines& doc, std::span<const LineSpec> block, const Fields& fields,
                  int layoutIndent) {
-    for (const LineSpec& spec : block)
-        spec.AppendTo(doc, fields, spec.indent() == kLayoutIndent ? layoutIndent : spec.indent());
+    for (const LineSpec& line : block)
+        line.AppendTo(doc, fields, line.indent() == kLayoutIndent ? layoutIndent : line.indent());
 }
 
 DayText::DayText(int day) {

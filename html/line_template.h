@@ -95,7 +95,7 @@ constexpr std::span<const LineSpec> Block(const LineSpec (&lines)[N]) {
 }
 
 // Appends one line without placeholders.
-void AppendLine(Lines& doc, const LineSpec& spec);
+void AppendLine(Lines& doc, const LineSpec& line);
 
 // Appends every line of `block` in order.
 void AppendBlock(Lines& doc, std::span<const LineSpec> block, const Fields& fields,
