@@ -171,7 +171,9 @@ void TApplication::ShowException(const std::exception& error) {
     UseJapaneseDialogs();
     QWidget* parent = QApplication::activeWindow();
     if (!parent && mainForm_) parent = mainForm_->Widget();
-    QMessageBox box(QMessageBox::Critical, Q(title_), Q(std::string(error.what()) + "."),
+    const auto* own = dynamic_cast<const Exception*>(&error);
+    const std::string message = own ? own->Message() : error.what();
+    QMessageBox box(QMessageBox::Critical, Q(title_), Q(message + "."),
                     QMessageBox::Ok, parent);
     box.exec();
 }

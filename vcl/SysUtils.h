@@ -11,8 +11,13 @@
 
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Exception(const std::string& message)
+        : std::runtime_error(message), message_(message) {}
+    // The whole message, even past a NUL byte, which what() would stop at.
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // A text that is not an integer.

@@ -75,6 +75,14 @@ TEST(StrToInt, ErrorQuotesTheTextAsTyped) {
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "' 7 ' は整数ではありません");
     }
+    // A NUL byte does not cut the message short.
+    const std::string withNul("1\0" "2", 3);
+    try {
+        StrToInt(withNul);
+        FAIL() << "no error";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "'" + withNul + "' は整数ではありません");
+    }
 }
 
 TEST(IntToHex, UpperCaseWithMinimumWidth) {
