@@ -130,19 +130,21 @@ void TForm1::ChooseColour(const std::function<void(TColor)>& apply) {
     if (iro->Execute()) apply(iro->Color());
 }
 
+html::SampleColours TForm1::Samples() const {
+    const auto pair = [](const TLabel* sample) {
+        return html::ColourPair{sample->FontColor(), sample->Color()};
+    };
+    return {pair(memo), pair(nichiyou), pair(doyou), pair(heizitu)};
+}
+
 void TForm1::RecolourDays() {
+    html::SampleColours plain = Samples();
+    for (html::ColourPair* p : {&plain.sunday, &plain.saturday, &plain.weekday})
+        *p = {Plain(p->font), Plain(p->base)};
+    html::ColourDaysByClass(dayTbl, youbi_zero, plain);
     for (int d = 1; d <= 31; ++d) {
-        const int w = (youbi_zero + d) % 7;
-        TLabel* sample = nullptr;
-        switch (model::ClassOfWeekday(w)) {
-            case model::WeekdayClass::Sunday: sample = nichiyou; break;
-            case model::WeekdayClass::Saturday: sample = doyou; break;
-            case model::WeekdayClass::Weekday: sample = heizitu; break;
-        }
-        day[d]->SetFontColor(sample->FontColor());
-        day[d]->SetColor(sample->Color());
-        dayTbl[d].font = Plain(sample->FontColor());
-        dayTbl[d].base = Plain(sample->Color());
+        day[d]->SetFontColor(dayTbl[d].font);
+        day[d]->SetColor(dayTbl[d].base);
     }
 }
 
@@ -191,13 +193,7 @@ void TForm1::tugi1Click(TObject*) {
 }
 
 void TForm1::BuildPage() {
-    const html::SampleColours samples{
-        .memo = {memo->FontColor(), memo->Color()},
-        .sunday = {nichiyou->FontColor(), nichiyou->Color()},
-        .saturday = {doyou->FontColor(), doyou->Color()},
-        .weekday = {heizitu->FontColor(), heizitu->Color()},
-    };
-    html::PrepareColours(dayTbl, samples, classColour);
+    html::PrepareColours(dayTbl, Samples(), classColour);
     const html::BodyInput body{.typeNo = typeNo,
                                .youbiNo = youbiNo,
                                .memoranNo = memoranNo,

@@ -58,6 +58,8 @@ private:
     // Runs the colour dialog; the target changes only when a colour is
     // confirmed.
     void ChooseColour(const std::function<void(TColor)>& apply);
+    // The colours the four sample labels hold now.
+    html::SampleColours Samples() const;
     // Gives every day 1 to 31 the colours of its weekday class.
     void RecolourDays();
     void BuildPage();

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "html/line_template.h"
 #include "html/page.h"
 
 namespace html::detail {
@@ -40,6 +41,19 @@ private:
     std::size_t size_ = 0;
     Entry overflow_;  // never needed by a page; keeps a text valid regardless
 };
+
+// The fields that every layout's day cell fills: the day's number, its own
+// colours and the memo colours. `text`, day d's number, must outlive them.
+inline Fields DayFields(const BodyInput& in, int d, const DayText& text, ColourTexts& colours) {
+    const model::DayRec& rec = (*in.dayTbl)[d];
+    Fields fields;
+    fields[Slot::kDay] = text.view();
+    fields[Slot::kBg] = colours.Of(rec.base);
+    fields[Slot::kFg] = colours.Of(rec.font);
+    fields[Slot::kMemoBg] = colours.Of(in.classColour[kMemoBase]);
+    fields[Slot::kMemoFg] = colours.Of(in.classColour[kMemoFont]);
+    return fields;
+}
 
 // A weekday index 0 to 6 for any stored value, so that a label table of seven
 // entries is never read out of bounds.

@@ -90,16 +90,9 @@ public:
 
 private:
     void Day(std::span<const LineSpec> block, int d) {
-        const model::DayRec& rec = (*in_.dayTbl)[d];
         const detail::DayText day(d);
-        using detail::Slot;
-        detail::Fields fields;
-        fields[Slot::kDay] = day.view();
-        fields[Slot::kName] = in_.youbiName[detail::WeekdayIndex(rec.youbi)];
-        fields[Slot::kBg] = colours_.Of(rec.base);
-        fields[Slot::kFg] = colours_.Of(rec.font);
-        fields[Slot::kMemoBg] = colours_.Of(in_.classColour[kMemoBase]);
-        fields[Slot::kMemoFg] = colours_.Of(in_.classColour[kMemoFont]);
+        detail::Fields fields = detail::DayFields(in_, d, day, colours_);
+        fields[detail::Slot::kName] = in_.youbiName[detail::WeekdayIndex((*in_.dayTbl)[d].youbi)];
         detail::AppendBlock(doc_, block, fields);
     }
 

@@ -115,16 +115,9 @@ private:
     }
 
     void DayCell(std::span<const LineSpec> cell, int d) {
-        const model::DayRec& rec = (*in_.dayTbl)[d];
         const detail::DayText day(d);
-        using detail::Slot;
-        detail::Fields fields;
-        fields[Slot::kDay] = day.view();
-        fields[Slot::kBg] = colours_.Of(rec.base);
-        fields[Slot::kFg] = colours_.Of(rec.font);
-        fields[Slot::kMemoBg] = colours_.Of(in_.classColour[kMemoBase]);
-        fields[Slot::kMemoFg] = colours_.Of(in_.classColour[kMemoFont]);
-        detail::AppendBlock(doc_, cell, fields, layout_.memoBreakIndent);
+        detail::AppendBlock(doc_, cell, detail::DayFields(in_, d, day, colours_),
+                            layout_.memoBreakIndent);
     }
 
     Lines& doc_;
